@@ -22,6 +22,16 @@ constexpr bool IsLoneLeadByte(std::string_view text, std::size_t pos) {
   return pos + 1 == text.size() && IsLeadByte(static_cast<unsigned char>(text[pos]));
 }
 
+// Position of the last backslash that is a character of its own (not the
+// trail byte of a two-byte character), or npos.
+constexpr std::size_t LastBackslash(std::string_view text) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
+    if (text[pos] == '\\') found = pos;
+  }
+  return found;
+}
+
 // The longest prefix of `text` of at most `maxBytes` bytes that does not end
 // inside a two-byte character (a lone lead byte at the cut is dropped too).
 constexpr std::string_view CutAtCharBoundary(std::string_view text, std::size_t maxBytes) {
