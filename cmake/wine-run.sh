@@ -14,15 +14,17 @@ fi
 export WINEPREFIX="${VELQUOR_WINEPREFIX:-$PWD/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LC_ALL=zh_CN.UTF-8
+# Wine takes the ANSI code page from LC_ALL; it is passed through env so that
+# bash itself does not try (and warn about) a locale glibc has not generated.
+inwine() { env LC_ALL=zh_CN.UTF-8 "$@"; }
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 (
   flock 9
   if [ ! -f "$WINEPREFIX/.velquor-ready" ]; then
-    wineboot -i >/dev/null 2>&1 || true
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    inwine wineboot -i >/dev/null 2>&1 || true
+    inwine wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    inwine wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.velquor-ready"
   fi
@@ -30,4 +32,4 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 
 # Wine 8 warns on every start that wine32 is missing; 32-bit Wine cannot run
 # here anyway, so that one line is dropped.
-wine "$@" 2> >(grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'dpkg --add-architecture' -e 'apt-get install wine32' >&2)
+inwine wine "$@" 2> >(grep -v -e 'wine32 is missing' -e 'multiarch needs' -e 'dpkg --add-architecture' -e 'apt-get install wine32' >&2)

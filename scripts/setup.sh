@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64
-  xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
+  xvfb xdotool x11-utils imagemagick fonts-wqy-microhei fonts-wine
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
 )

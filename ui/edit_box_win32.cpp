@@ -14,8 +14,17 @@ struct SingleLineBox {
 
 SingleLineBox* BoxOf(HWND edit) { return reinterpret_cast<SingleLineBox*>(GetWindowLongPtrA(edit, GWLP_USERDATA)); }
 
-// Shrinks the client rectangle that Windows proposes to one line, centred.
+// The box draws its own one-pixel border (see AttachSingleLineBox), so the
+// area inside it starts one border width in from the window's edge.
+RECT InnerRect(RECT outer) {
+  InflateRect(&outer, -GetSystemMetrics(SM_CXBORDER), -GetSystemMetrics(SM_CYBORDER));
+  return outer;
+}
+
+// Shrinks the client rectangle that Windows proposes (the whole window) to
+// one text line, centred in the area inside the border.
 void CentreClientRect(HWND edit, RECT* rect) {
+  *rect = InnerRect(*rect);
   const int inner = rect->bottom - rect->top;
   const int line = LineHeightOf(edit);
   if (line <= 0 || line >= inner) return;
@@ -23,9 +32,9 @@ void CentreClientRect(HWND edit, RECT* rect) {
   rect->bottom = rect->top + line;
 }
 
-// Paints the strips between the border and the centred editing area with the
-// brush the box's parent gives for its background.
-void PaintStrips(HWND edit) {
+// Draws the border and paints the strips between it and the centred editing
+// area with the brush the box's parent gives for its background.
+void PaintFrame(HWND edit) {
   RECT window = {};
   GetWindowRect(edit, &window);
   RECT client = {};
@@ -33,16 +42,16 @@ void PaintStrips(HWND edit) {
   MapWindowPoints(edit, nullptr, reinterpret_cast<POINT*>(&client), 2);
   OffsetRect(&client, -window.left, -window.top);
   OffsetRect(&window, -window.left, -window.top);
-  const int border = GetSystemMetrics(SM_CYBORDER);
-  InflateRect(&window, -GetSystemMetrics(SM_CXBORDER), -border);
 
   HDC dc = GetWindowDC(edit);
+  FrameRect(dc, &window, GetSysColorBrush(COLOR_WINDOWFRAME));
+  const RECT inner = InnerRect(window);
   const UINT request = (GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
   auto brush = reinterpret_cast<HBRUSH>(
       SendMessageA(GetParent(edit), request, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
   if (brush == nullptr) brush = GetSysColorBrush(COLOR_WINDOW);
-  const RECT above = {window.left, window.top, window.right, client.top};
-  const RECT below = {window.left, client.bottom, window.right, window.bottom};
+  const RECT above = {inner.left, inner.top, inner.right, client.top};
+  const RECT below = {inner.left, client.bottom, inner.right, inner.bottom};
   if (above.bottom > above.top) FillRect(dc, &above, brush);
   if (below.bottom > below.top) FillRect(dc, &below, brush);
   ReleaseDC(edit, dc);
@@ -61,11 +70,9 @@ LRESULT CALLBACK SingleLineBoxProc(HWND edit, UINT message, WPARAM wParam, LPARA
       CentreClientRect(edit, rect);
       return result;
     }
-    case WM_NCPAINT: {
-      const LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
-      PaintStrips(edit);
-      return result;
-    }
+    case WM_NCPAINT:
+      PaintFrame(edit);
+      return 0;
     case WM_SETFONT: {
       const LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
       // The editing area's height follows the font: recompute the frame.

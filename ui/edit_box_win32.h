@@ -7,7 +7,9 @@
 
 namespace velquor {
 
-// Subclasses `edit`. Its editing area becomes one "W" high, centred in the
+// Subclasses `edit`, which must have been created without WS_BORDER: an EDIT
+// control would draw that border inside its client area, around the centred
+// line, so the box draws the one-pixel border itself. Its editing area becomes one "W" high, centred in the
 // area inside its border; the strips above and below become non-client area,
 // painted in the box's background colour, where a click places no caret. With
 // `filterTyping`, typed characters other than control codes, "-" and digits

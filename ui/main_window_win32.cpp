@@ -53,12 +53,15 @@ WindowClassAndStyle ClassAndStyleOf(const ControlLayout& layout) {
   // Every control: a child, clipped by its siblings, not yet visible.
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (layout.tabStop ? WS_TABSTOP : 0);
   constexpr DWORD kEditCommon = WS_BORDER | ES_LEFT;
+  // The single-line boxes draw their one-pixel border themselves, outside the
+  // centred editing area (an EDIT control would draw it inside).
+  constexpr DWORD kSingleLineCommon = ES_LEFT | ES_AUTOHSCROLL;
   switch (layout.kind) {
     case ControlKind::GroupBox: return {"BUTTON", style | BS_GROUPBOX | BS_LEFT};
     case ControlKind::MultiLineEdit:
       return {"EDIT", style | kEditCommon | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN};
-    case ControlKind::ReadOnlyEdit: return {"EDIT", style | kEditCommon | ES_AUTOHSCROLL | ES_READONLY};
-    case ControlKind::FilteredEdit: return {"EDIT", style | kEditCommon | ES_AUTOHSCROLL};
+    case ControlKind::ReadOnlyEdit: return {"EDIT", style | kSingleLineCommon | ES_READONLY};
+    case ControlKind::FilteredEdit: return {"EDIT", style | kSingleLineCommon};
     case ControlKind::Label: return {kLabelClass, style | WS_BORDER};
     case ControlKind::PushButton: return {"BUTTON", style | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE};
   }
@@ -87,6 +90,34 @@ LRESULT ColourRequest(const MainWindowState& state, HDC dc, HWND control) {
   }
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// Group boxes draw only their frame and caption; under WS_CLIPCHILDREN the
+// main window does not paint beneath them either, so a group box fills its
+// own area with the button face colour before it draws.
+LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(box, GWLP_USERDATA));
+  if (message == WM_ERASEBKGND) {
+    RECT client = {};
+    GetClientRect(box, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
+  if (message == WM_PAINT && wParam == 0) {
+    // Some button implementations paint without asking for the background.
+    HDC dc = GetDC(box);
+    RECT client = {};
+    GetClientRect(box, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    ReleaseDC(box, dc);
+  }
+  if (message == WM_NCDESTROY) SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+  return CallWindowProcA(original, box, message, wParam, lParam);
+}
+
+void AttachGroupBox(HWND box) {
+  SetWindowLongPtrA(box, GWLP_USERDATA, GetWindowLongPtrA(box, GWLP_WNDPROC));
+  SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GroupBoxProc));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -173,6 +204,7 @@ bool CreateControls(HINSTANCE instance, HWND window, MainWindowState& state) {
       SendMessageA(control, EM_SETSEL, 0, 0);
       SendMessageA(control, EM_SCROLLCARET, 0, 0);
     }
+    if (layout.kind == ControlKind::GroupBox) AttachGroupBox(control);
     if (layout.kind == ControlKind::ReadOnlyEdit) AttachSingleLineBox(control, /*filterTyping=*/false);
     if (layout.kind == ControlKind::FilteredEdit) AttachSingleLineBox(control, /*filterTyping=*/true);
   }
