@@ -8,6 +8,8 @@
 
 #include "core/cp936.h"
 #include "rdpport/system_services.h"
+#include "sysinfo/queries.h"
+#include "sysinfo/system_info_panel.h"
 #include "ui/main_window.h"
 
 namespace velquor {
@@ -60,7 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   MainWindowHooks hooks{
       .port = Win32PortServices(),
-      .showSystemInfo = nullptr,
+      .showSystemInfo = [](const WindowOps& window) { ShowSystemInfo(window, Win32SystemInfoServices()); },
       .endProgram = [](int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); },
   };
   HWND window = CreateMainWindow(instance, std::move(hooks));
