@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The whole test run: installs what is missing, configures and builds the three
-# trees (native, win32, win64) and runs every test. Exits non-zero on any failure.
+# The whole test run: installs what is missing, configures and builds the four
+# trees (native, win32, win64, fuzz) and runs every test, the fuzz targets for
+# 20 s each. Exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +16,7 @@ stop_wine() {
 trap stop_wine EXIT
 
 status=0
-for preset in native win32 win64; do
+for preset in native win32 win64 fuzz; do
   echo "== build: $preset"
   if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; }; then
     echo "build of $preset failed" >&2
@@ -23,7 +24,7 @@ for preset in native win32 win64; do
   fi
 done
 
-for preset in native win32 win64; do
+for preset in native win32 win64 fuzz; do
   echo "== test: $preset"
   ctest --preset "$preset" --no-tests=ignore || status=1
 done
