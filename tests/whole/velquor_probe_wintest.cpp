@@ -1,0 +1,252 @@
+// The started program seen from another process in the same Wine prefix:
+// the probe starts velquor.exe, finds the "Velquor" window, reads what a user
+// sees (the seven lines, the port, the focus), drives the window with the
+// messages the keyboard would send, answers the message boxes and reads the
+// registry and the exit code afterwards.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/text.h"
+
+namespace velquor {
+namespace {
+
+constexpr const char* kTdsKey = "SYSTEM\\CurrentControlSet\\Control\\Terminal Server\\Wds\\rdpwd\\Tds\\tcp";
+constexpr const char* kWinStationsKey = "SYSTEM\\CurrentControlSet\\Control\\Terminal Server\\WinStations\\RDP-Tcp";
+// The controls' ids: the window builds them from 100 on, in layout order.
+constexpr int kSystemInfoId = 101, kOldPortId = 105, kNewPortId = 106, kButtonId = 107;
+
+void SetPort(const char* key, const DWORD* value) {
+  HKEY handle = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr),
+            ERROR_SUCCESS);
+  if (value != nullptr) {
+    RegSetValueExA(handle, "PortNumber", 0, REG_DWORD, reinterpret_cast<const BYTE*>(value), sizeof *value);
+  } else {
+    RegDeleteValueA(handle, "PortNumber");
+  }
+  RegCloseKey(handle);
+}
+
+// The stored REG_DWORD, or -1000 when there is none.
+long long PortOf(const char* key) {
+  DWORD value = 0, size = sizeof value, type = 0;
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, key, "PortNumber", RRF_RT_ANY, &type, &value, &size) != ERROR_SUCCESS ||
+      type != REG_DWORD) {
+    return -1000;
+  }
+  return value;
+}
+
+std::string TextOf(HWND window) {
+  const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const auto copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
+  return text;
+}
+
+template <typename Condition>
+bool WaitFor(Condition condition, int milliseconds = 15000) {
+  for (int waited = 0; waited < milliseconds; waited += 20) {
+    if (condition()) return true;
+    Sleep(20);
+  }
+  return condition();
+}
+
+// One started velquor.exe; ended (by force if need be) when the test ends.
+class Velquor : public ::testing::Test {
+ protected:
+  void Start() {
+    const char* unixPath = std::getenv("VELQUOR_EXE");
+    ASSERT_NE(unixPath, nullptr) << "VELQUOR_EXE names the program under test";
+    std::string path = std::string("Z:") + unixPath;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process_))
+        << path;
+    ASSERT_TRUE(WaitFor([this] {
+      window_ = FindWindowA(nullptr, "Velquor");
+      return window_ != nullptr && IsWindowVisible(window_);
+    })) << "no Velquor window";
+    WaitForInputIdle(process_.hProcess, 5000);
+    // The program gives the new-port box the focus as it starts.
+    EXPECT_TRUE(WaitFor([this] { return Focus() == Control(kNewPortId); }, 5000));
+  }
+  void TearDown() override {
+    if (process_.hProcess != nullptr) {
+      if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
+      CloseHandle(process_.hProcess);
+      CloseHandle(process_.hThread);
+    }
+  }
+
+  HWND Control(int id) { return GetDlgItem(window_, id); }
+  HWND Focus() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus;
+  }
+  // Typed characters, as the keyboard delivers them to the new-port box.
+  void Type(const std::string& text) {
+    for (unsigned char c : text) PostMessageA(Control(kNewPortId), WM_CHAR, c, 1);
+    Idle();
+  }
+  void Key(WPARAM vk) {
+    HWND target = Focus();
+    PostMessageA(target, WM_KEYDOWN, vk, 1);
+    PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+    Idle();
+  }
+  // Waits until the program has handled what was posted to it.
+  void Idle() { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }
+
+  // Waits for the program's message box, checks its caption, presses
+  // `button` and returns the box's text.
+  std::string Answer(const char* caption, int button) {
+    HWND box = nullptr;
+    const auto findBox = [](HWND window, LPARAM found) -> BOOL {
+      char className[16] = {};
+      GetClassNameA(window, className, sizeof className);
+      if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+      *reinterpret_cast<HWND*>(found) = window;
+      return FALSE;
+    };
+    if (!WaitFor([&] {
+          EnumThreadWindows(process_.dwThreadId, findBox, reinterpret_cast<LPARAM>(&box));
+          return box != nullptr;
+        })) {
+      return "no message box";
+    }
+    char title[256] = {};
+    GetWindowTextA(box, title, sizeof title);
+    EXPECT_EQ(std::string(title), caption);
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    return text;
+  }
+  DWORD ExitCode() {
+    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 15000), WAIT_OBJECT_0) << "the program did not end";
+    DWORD code = 12345;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+  }
+
+  PROCESS_INFORMATION process_ = {};
+  HWND window_ = nullptr;
+};
+
+TEST_F(Velquor, ShowsTheSevenLinesThePortAndTheFocusThenClosesWithZero) {
+  const DWORD port = 3389;
+  SetPort(kTdsKey, &port);
+  ASSERT_NO_FATAL_FAILURE(Start());
+  const std::string info = TextOf(Control(kSystemInfoId));
+  const char* labels[] = {"操作系统：", "编译版本：", "补丁版本：", "本地语言：", "系统目录：", "当前用户：", "物理内存："};
+  std::size_t at = 0;
+  for (const char* label : labels) {
+    const std::size_t found = info.find(label, at);
+    ASSERT_NE(found, std::string::npos) << label << " in " << info;
+    at = found + 1;
+  }
+  EXPECT_EQ(info.substr(info.size() - 4), " G\r\n");
+  EXPECT_EQ(TextOf(Control(kOldPortId)), "3389");
+  EXPECT_EQ(TextOf(Control(kNewPortId)), "");
+  EXPECT_EQ(Focus(), Control(kNewPortId));
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(ExitCode(), 0u);
+  EXPECT_EQ(PortOf(kTdsKey), 3389);
+}
+
+TEST_F(Velquor, AMissingValueShowsZeroAndAllOnesShowsMinusOne) {
+  const DWORD allOnes = 0xFFFFFFFF;
+  for (const DWORD* stored : {static_cast<const DWORD*>(nullptr), &allOnes}) {
+    SetPort(kTdsKey, stored);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(TextOf(Control(kOldPortId)), stored == nullptr ? "0" : "-1");
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCode(), 0u);
+    TearDown();
+    process_ = {};
+  }
+}
+
+TEST_F(Velquor, TypingTabAndSpaceWriteBothValuesAndNoEndsWithZero) {
+  const DWORD port = 3389;
+  SetPort(kTdsKey, &port);
+  SetPort(kWinStationsKey, &port);
+  ASSERT_NO_FATAL_FAILURE(Start());
+  Type("x4.4 44");  // the filter keeps the digits only
+  EXPECT_EQ(TextOf(Control(kNewPortId)), "4444");
+  Key(VK_TAB);
+  EXPECT_EQ(Focus(), Control(kButtonId));
+  Key(VK_SPACE);
+  EXPECT_EQ(Answer("生效", IDNO), "修改成功重启生效是否马上重启?");
+  EXPECT_EQ(ExitCode(), 0u);
+  EXPECT_EQ(PortOf(kWinStationsKey), 4444);
+  EXPECT_EQ(PortOf(kTdsKey), 4444);
+}
+
+TEST_F(Velquor, ARefusedPortWritesNothingAndKeepsTheWindow) {
+  const DWORD port = 3389;
+  SetPort(kTdsKey, &port);
+  SetPort(kWinStationsKey, &port);
+  ASSERT_NO_FATAL_FAILURE(Start());
+  Type("70000");
+  Key(VK_TAB);
+  Key(VK_SPACE);
+  EXPECT_EQ(Answer("信息：", IDOK), "端口号70000无效，请输入1到65535之间的端口号！");
+  Idle();
+  EXPECT_EQ(WaitForSingleObject(process_.hProcess, 300), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_EQ(Focus(), Control(kNewPortId));
+  EXPECT_EQ(PortOf(kWinStationsKey), 3389);
+  EXPECT_EQ(PortOf(kTdsKey), 3389);
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(ExitCode(), 0u);
+}
+
+TEST_F(Velquor, AOneMebibytePasteStaysResponsiveAndConvertsByTheRules) {
+  const DWORD port = 3389;
+  SetPort(kTdsKey, &port);
+  SetPort(kWinStationsKey, &port);
+  ASSERT_NO_FATAL_FAILURE(Start());
+  // Ideographic blanks, the port, two-byte characters and blanks: 1 MiB.
+  Text pasted;
+  while (pasted.size() < 256 * 1024) pasted += "\xA1\xA1";
+  pasted += "3391";
+  while (pasted.size() < 768 * 1024) pasted += "\xD6\xD0";
+  while (pasted.size() < 1024 * 1024) pasted += ' ';
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, pasted.size() + 1);
+  memcpy(GlobalLock(memory), pasted.c_str(), pasted.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+
+  const DWORD start = GetTickCount();
+  PostMessageA(Control(kNewPortId), WM_PASTE, 0, 0);
+  DWORD_PTR result = 0;
+  EXPECT_NE(SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result), 0) << "not responsive";
+  EXPECT_LT(GetTickCount() - start, 10000u);
+  EXPECT_EQ(SendMessageA(Control(kNewPortId), WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(pasted.size()));
+
+  SetFocus(nullptr);
+  PostMessageA(Control(kButtonId), BM_CLICK, 0, 0);
+  EXPECT_EQ(Answer("生效", IDNO), "修改成功重启生效是否马上重启?");
+  EXPECT_EQ(ExitCode(), 0u);
+  const long long expected = RealToInteger(TextToReal(TrimBothEnds(pasted)));
+  EXPECT_EQ(PortOf(kWinStationsKey), expected);
+  EXPECT_EQ(PortOf(kTdsKey), expected);
+}
+
+}  // namespace
+}  // namespace velquor
