@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/text.h"
+#include "tests/wine/key_security.h"
 
 namespace velquor {
 namespace {
@@ -106,8 +107,15 @@ class Velquor : public ::testing::Test {
     PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
     Idle();
   }
-  // Waits until the program has handled what was posted to it.
+  // A sent message is handled before anything posted, so this only proves the
+  // program is responsive; tests wait for the effect of posted input itself.
   void Idle() { SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr); }
+  bool BoxHolds(const std::string& text) {
+    return WaitFor([&] { return TextOf(Control(kNewPortId)) == text; }, 5000);
+  }
+  bool FocusReaches(int id) {
+    return WaitFor([&] { return Focus() == Control(id); }, 5000);
+  }
 
   // Waits for the program's message box, checks its caption, presses
   // `button` and returns the box's text.
@@ -185,9 +193,9 @@ TEST_F(Velquor, TypingTabAndSpaceWriteBothValuesAndNoEndsWithZero) {
   SetPort(kWinStationsKey, &port);
   ASSERT_NO_FATAL_FAILURE(Start());
   Type("x4.4 44");  // the filter keeps the digits only
-  EXPECT_EQ(TextOf(Control(kNewPortId)), "4444");
+  EXPECT_TRUE(BoxHolds("4444")) << TextOf(Control(kNewPortId));
   Key(VK_TAB);
-  EXPECT_EQ(Focus(), Control(kButtonId));
+  ASSERT_TRUE(FocusReaches(kButtonId));
   Key(VK_SPACE);
   EXPECT_EQ(Answer("生效", IDNO), "修改成功重启生效是否马上重启?");
   EXPECT_EQ(ExitCode(), 0u);
@@ -201,16 +209,52 @@ TEST_F(Velquor, ARefusedPortWritesNothingAndKeepsTheWindow) {
   SetPort(kWinStationsKey, &port);
   ASSERT_NO_FATAL_FAILURE(Start());
   Type("70000");
+  ASSERT_TRUE(BoxHolds("70000"));
   Key(VK_TAB);
+  ASSERT_TRUE(FocusReaches(kButtonId));
   Key(VK_SPACE);
   EXPECT_EQ(Answer("信息：", IDOK), "端口号70000无效，请输入1到65535之间的端口号！");
   Idle();
+  EXPECT_TRUE(FocusReaches(kNewPortId));
   EXPECT_EQ(WaitForSingleObject(process_.hProcess, 300), static_cast<DWORD>(WAIT_TIMEOUT));
-  EXPECT_EQ(Focus(), Control(kNewPortId));
   EXPECT_EQ(PortOf(kWinStationsKey), 3389);
   EXPECT_EQ(PortOf(kTdsKey), 3389);
   PostMessageA(window_, WM_CLOSE, 0, 0);
   EXPECT_EQ(ExitCode(), 0u);
+}
+
+// Windows refuses the write when the key's access list denies it: the
+// message names the refused value and quotes the text, nothing is rolled back.
+TEST_F(Velquor, ARefusedWriteIsReportedAndTheWindowStays) {
+  struct Case { const char* lockedKey; const char* message; long long winStations; };
+  const Case cases[] = {
+      {kWinStationsKey,
+       "修改【SYSTEM\\CurrentControlSet\\Control\\Terminal Server\\WinStations\\RDP-Tcp\\PortNumber】值为80失败！！",
+       3389},
+      {kTdsKey, "修改【SYSTEM\\CurrentControlSet\\Control\\Terminal Server\\Wds\\rdpwd\\Tds\\tcp\\PortNumber】值为80失败！！",
+       80},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lockedKey);
+    const DWORD port = 3389;
+    SetPort(kTdsKey, &port);
+    SetPort(kWinStationsKey, &port);
+    ASSERT_TRUE(testing::SetKeyAccess(HKEY_LOCAL_MACHINE, c.lockedKey, testing::kReadOnlyKey));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    Type("80");
+    ASSERT_TRUE(BoxHolds("80"));
+    PostMessageA(Control(kButtonId), BM_CLICK, 0, 0);
+    EXPECT_EQ(Answer("信息：", IDOK), c.message);
+    Idle();
+    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 300), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(testing::SetKeyAccess(HKEY_LOCAL_MACHINE, c.lockedKey, testing::kOpenKey));
+    EXPECT_EQ(PortOf(kWinStationsKey), c.winStations);
+    EXPECT_EQ(PortOf(kTdsKey), 3389);
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCode(), 0u);
+    TearDown();
+    process_ = {};
+  }
 }
 
 TEST_F(Velquor, AOneMebibytePasteStaysResponsiveAndConvertsByTheRules) {

@@ -7,6 +7,7 @@
 
 #include "rdpport/registry.h"
 #include "rdpport/registry_path.h"
+#include "tests/wine/key_security.h"
 
 namespace velquor {
 namespace {
@@ -117,6 +118,16 @@ TEST_F(RegistryTest, AValueNameWithTrailByte5CIsNotSplitThere) {
   ASSERT_TRUE(Get(HKEY_LOCAL_MACHINE, base_, name, &type, &value));
   EXPECT_EQ(value, 9u);
   EXPECT_EQ(ReadRegistryNumber(kRootLocalMachine, base_ + "\\" + name), 9);
+}
+
+TEST_F(RegistryTest, AKeyWhoseSecurityDeniesWritingRefusesTheWrite) {
+  PutDword(HKEY_LOCAL_MACHINE, base_, "PortNumber", 3389);
+  ASSERT_TRUE(testing::SetKeyAccess(HKEY_LOCAL_MACHINE, base_.c_str(), testing::kReadOnlyKey));
+
+  EXPECT_FALSE(WriteRegistryNumber(kRootLocalMachine, base_ + "\\PortNumber", 80));
+  EXPECT_EQ(ReadRegistryNumber(kRootLocalMachine, base_ + "\\PortNumber"), 3389);
+
+  EXPECT_TRUE(testing::SetKeyAccess(HKEY_LOCAL_MACHINE, base_.c_str(), testing::kOpenKey));  // so it can be deleted
 }
 
 }  // namespace
