@@ -84,10 +84,26 @@ start_velquor() {
   sleep 1  # let the first paint finish
 }
 
-# A change to a valid port, answered No: both values hold it, exit code 0.
+# Wine carries out a forced restart by ending every program of the prefix.
+# A witness program (Wine's clock) started beforehand shows whether the
+# restart was requested: it survives No and is ended by Yes.
+start_witness() {
+  "$run" clock >/dev/null 2>&1 &
+  witness_pid=$!
+  sleep 3
+}
+stop_witness() {
+  kill "$witness_pid" 2>/dev/null
+  WINEPREFIX="${VELQUOR_WINEPREFIX:-$PWD/wineprefix}" wineserver -k 2>/dev/null
+  wait "$witness_pid" 2>/dev/null
+}
+
+# A change to a valid port, answered No: both values hold it, exit code 0,
+# and no restart.
 echo "== change the port, answer No"
 set_port "$tds" 3389
 clear_port "$winstations"
+start_witness
 if start_velquor change; then
   import -window root "$shots/started.png"
   xdotool type --delay 60 "a.3390"  # the filter drops "a" and "."
@@ -105,7 +121,32 @@ if start_velquor change; then
   [ "$code" = 0 ] || fail "change: exit code $code, expected 0"
   [ "$(port_of "$winstations")" = 3390 ] || fail "change: WinStations holds $(port_of "$winstations"), expected 3390"
   [ "$(port_of "$tds")" = 3390 ] || fail "change: Tds holds $(port_of "$tds"), expected 3390"
+  kill -0 "$witness_pid" 2>/dev/null || fail "change: answering No ended other programs (a restart?)"
 fi
+stop_witness
+
+# The same change answered Yes: the forced restart is requested (the witness
+# is ended with everything else) and the program still ends with 0.
+echo "== change the port, answer Yes"
+set_port "$tds" 3389
+set_port "$winstations" 3389
+start_witness
+if start_velquor restart; then
+  xdotool type --delay 60 "3391"
+  xdotool key Tab space
+  if wait_for_window '生效' >/dev/null; then
+    xdotool key y  # 是(Y)
+  else
+    fail "restart: the restart question did not appear"
+  fi
+  wait_for_exit "$velquor_pid"
+  [ "$code" = 0 ] || fail "restart: exit code $code, expected 0"
+  for _ in $(seq 1 40); do kill -0 "$witness_pid" 2>/dev/null || break; sleep 0.25; done
+  kill -0 "$witness_pid" 2>/dev/null && fail "restart: Yes did not restart (the witness program still runs)"
+  [ "$(port_of "$winstations")" = 3391 ] || fail "restart: WinStations holds $(port_of "$winstations")"
+  [ "$(port_of "$tds")" = 3391 ] || fail "restart: Tds holds $(port_of "$tds")"
+fi
+stop_witness
 
 # Esc closes the window: exit code 0 and nothing written, even with a port typed.
 echo "== type a port, then Esc"
