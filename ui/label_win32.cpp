@@ -1,6 +1,8 @@
 // ui/label_win32.cpp
 #include "ui/label_win32.h"
 
+#include "ui/window_class_win32.h"
+
 namespace velquor {
 namespace {
 
@@ -40,16 +42,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 bool RegisterLabelClass(HINSTANCE instance) {
-  WNDCLASSEXA existing = {};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, kLabelClass, &existing)) return true;
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = LabelProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kLabelClass;
-  return RegisterClassExA(&wc) != 0;
+  return RegisterWindowClassOnce(instance, kLabelClass, LabelProc, nullptr);
 }
 
 }  // namespace velquor

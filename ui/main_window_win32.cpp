@@ -9,6 +9,7 @@
 #include "ui/label_win32.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/window_class_win32.h"
 
 namespace velquor {
 namespace {
@@ -163,17 +164,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
-  WNDCLASSEXA existing = {};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, kMainWindowClass, &existing)) return true;
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = MainWindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kMainWindowClass;
-  return RegisterClassExA(&wc) != 0;
+  return RegisterWindowClassOnce(instance, kMainWindowClass, MainWindowProc,
+                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 void SetIcons(HINSTANCE instance, HWND window) {

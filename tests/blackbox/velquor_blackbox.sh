@@ -74,6 +74,14 @@ wait_for_exit() {
   wait "$pid" 2>/dev/null
 }
 
+# Waits for the program to end and checks its exit code and both values.
+expect_outcome() {  # expect_outcome <run> <exit code> <WinStations port> <Tds port>
+  wait_for_exit "$velquor_pid"
+  [ "$code" = "$2" ] || fail "$1: exit code $code, expected $2"
+  [ "$(port_of "$winstations")" = "$3" ] || fail "$1: WinStations holds $(port_of "$winstations"), expected $3"
+  [ "$(port_of "$tds")" = "$4" ] || fail "$1: Tds holds $(port_of "$tds"), expected $4"
+}
+
 start_velquor() {
   "$run" "$exe" &
   velquor_pid=$!
@@ -117,10 +125,7 @@ if start_velquor change; then
   else
     fail "change: the restart question did not appear"
   fi
-  wait_for_exit "$velquor_pid"
-  [ "$code" = 0 ] || fail "change: exit code $code, expected 0"
-  [ "$(port_of "$winstations")" = 3390 ] || fail "change: WinStations holds $(port_of "$winstations"), expected 3390"
-  [ "$(port_of "$tds")" = 3390 ] || fail "change: Tds holds $(port_of "$tds"), expected 3390"
+  expect_outcome change 0 3390 3390
   kill -0 "$witness_pid" 2>/dev/null || fail "change: answering No ended other programs (a restart?)"
 fi
 stop_witness
@@ -139,12 +144,9 @@ if start_velquor restart; then
   else
     fail "restart: the restart question did not appear"
   fi
-  wait_for_exit "$velquor_pid"
-  [ "$code" = 0 ] || fail "restart: exit code $code, expected 0"
+  expect_outcome restart 0 3391 3391
   for _ in $(seq 1 40); do kill -0 "$witness_pid" 2>/dev/null || break; sleep 0.25; done
   kill -0 "$witness_pid" 2>/dev/null && fail "restart: Yes did not restart (the witness program still runs)"
-  [ "$(port_of "$winstations")" = 3391 ] || fail "restart: WinStations holds $(port_of "$winstations")"
-  [ "$(port_of "$tds")" = 3391 ] || fail "restart: Tds holds $(port_of "$tds")"
 fi
 stop_witness
 
@@ -156,10 +158,7 @@ if start_velquor esc; then
   xdotool type --delay 60 "4444"
   import -window root "$shots/before-esc.png"
   xdotool key Escape
-  wait_for_exit "$velquor_pid"
-  [ "$code" = 0 ] || fail "esc: exit code $code, expected 0"
-  [ "$(port_of "$winstations")" = 3389 ] || fail "esc: WinStations holds $(port_of "$winstations"), expected 3389"
-  [ "$(port_of "$tds")" = 3389 ] || fail "esc: Tds holds $(port_of "$tds"), expected 3389"
+  expect_outcome esc 0 3389 3389
 fi
 
 # Enter on the button does not start the change; the refused port is reported
@@ -183,10 +182,7 @@ if start_velquor refuse; then
   sleep 1
   kill -0 "$velquor_pid" 2>/dev/null || fail "refuse: the program ended after a refused port"
   xdotool key Escape
-  wait_for_exit "$velquor_pid"
-  [ "$code" = 0 ] || fail "refuse: exit code $code, expected 0"
-  [ "$(port_of "$winstations")" = 3389 ] || fail "refuse: WinStations holds $(port_of "$winstations")"
-  [ "$(port_of "$tds")" = 3389 ] || fail "refuse: Tds holds $(port_of "$tds")"
+  expect_outcome refuse 0 3389 3389
 fi
 
 echo "screenshots: $shots"

@@ -33,6 +33,11 @@ void SetPort(const char* key, const DWORD* value) {
   RegCloseKey(handle);
 }
 
+void SetBothPorts(DWORD port) {
+  SetPort(kTdsKey, &port);
+  SetPort(kWinStationsKey, &port);
+}
+
 // The stored REG_DWORD, or -1000 when there is none.
 long long PortOf(const char* key) {
   DWORD value = 0, size = sizeof value, type = 0;
@@ -87,6 +92,17 @@ class Velquor : public ::testing::Test {
       CloseHandle(process_.hProcess);
       CloseHandle(process_.hThread);
     }
+  }
+
+  // Ends the program as its close box does and expects exit code 0.
+  void CloseWithZero() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCode(), 0u);
+  }
+  // Lets a test start the program again.
+  void Forget() {
+    TearDown();
+    process_ = {};
   }
 
   HWND Control(int id) { return GetDlgItem(window_, id); }
@@ -169,8 +185,7 @@ TEST_F(Velquor, ShowsTheSevenLinesThePortAndTheFocusThenClosesWithZero) {
   EXPECT_EQ(TextOf(Control(kOldPortId)), "3389");
   EXPECT_EQ(TextOf(Control(kNewPortId)), "");
   EXPECT_EQ(Focus(), Control(kNewPortId));
-  PostMessageA(window_, WM_CLOSE, 0, 0);
-  EXPECT_EQ(ExitCode(), 0u);
+  CloseWithZero();
   EXPECT_EQ(PortOf(kTdsKey), 3389);
 }
 
@@ -180,17 +195,13 @@ TEST_F(Velquor, AMissingValueShowsZeroAndAllOnesShowsMinusOne) {
     SetPort(kTdsKey, stored);
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ(TextOf(Control(kOldPortId)), stored == nullptr ? "0" : "-1");
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(ExitCode(), 0u);
-    TearDown();
-    process_ = {};
+    CloseWithZero();
+    Forget();
   }
 }
 
 TEST_F(Velquor, TypingTabAndSpaceWriteBothValuesAndNoEndsWithZero) {
-  const DWORD port = 3389;
-  SetPort(kTdsKey, &port);
-  SetPort(kWinStationsKey, &port);
+  SetBothPorts(3389);
   ASSERT_NO_FATAL_FAILURE(Start());
   Type("x4.4 44");  // the filter keeps the digits only
   EXPECT_TRUE(BoxHolds("4444")) << TextOf(Control(kNewPortId));
@@ -204,9 +215,7 @@ TEST_F(Velquor, TypingTabAndSpaceWriteBothValuesAndNoEndsWithZero) {
 }
 
 TEST_F(Velquor, ARefusedPortWritesNothingAndKeepsTheWindow) {
-  const DWORD port = 3389;
-  SetPort(kTdsKey, &port);
-  SetPort(kWinStationsKey, &port);
+  SetBothPorts(3389);
   ASSERT_NO_FATAL_FAILURE(Start());
   Type("70000");
   ASSERT_TRUE(BoxHolds("70000"));
@@ -219,8 +228,7 @@ TEST_F(Velquor, ARefusedPortWritesNothingAndKeepsTheWindow) {
   EXPECT_EQ(WaitForSingleObject(process_.hProcess, 300), static_cast<DWORD>(WAIT_TIMEOUT));
   EXPECT_EQ(PortOf(kWinStationsKey), 3389);
   EXPECT_EQ(PortOf(kTdsKey), 3389);
-  PostMessageA(window_, WM_CLOSE, 0, 0);
-  EXPECT_EQ(ExitCode(), 0u);
+  CloseWithZero();
 }
 
 // Windows refuses the write when the key's access list denies it: the
@@ -236,9 +244,7 @@ TEST_F(Velquor, ARefusedWriteIsReportedAndTheWindowStays) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lockedKey);
-    const DWORD port = 3389;
-    SetPort(kTdsKey, &port);
-    SetPort(kWinStationsKey, &port);
+    SetBothPorts(3389);
     ASSERT_TRUE(testing::SetKeyAccess(HKEY_LOCAL_MACHINE, c.lockedKey, testing::kReadOnlyKey));
     ASSERT_NO_FATAL_FAILURE(Start());
     Type("80");
@@ -250,17 +256,13 @@ TEST_F(Velquor, ARefusedWriteIsReportedAndTheWindowStays) {
     EXPECT_TRUE(testing::SetKeyAccess(HKEY_LOCAL_MACHINE, c.lockedKey, testing::kOpenKey));
     EXPECT_EQ(PortOf(kWinStationsKey), c.winStations);
     EXPECT_EQ(PortOf(kTdsKey), 3389);
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(ExitCode(), 0u);
-    TearDown();
-    process_ = {};
+    CloseWithZero();
+    Forget();
   }
 }
 
 TEST_F(Velquor, AOneMebibytePasteStaysResponsiveAndConvertsByTheRules) {
-  const DWORD port = 3389;
-  SetPort(kTdsKey, &port);
-  SetPort(kWinStationsKey, &port);
+  SetBothPorts(3389);
   ASSERT_NO_FATAL_FAILURE(Start());
   // Ideographic blanks, the port, two-byte characters and blanks: 1 MiB.
   Text pasted;
