@@ -56,6 +56,15 @@ std::string TextOf(HWND window) {
   return text;
 }
 
+// EnumThreadWindows callback: stops at the first visible dialog (message box).
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 template <typename Condition>
 bool WaitFor(Condition condition, int milliseconds = 15000) {
   for (int waited = 0; waited < milliseconds; waited += 20) {
@@ -137,15 +146,8 @@ class Velquor : public ::testing::Test {
   // `button` and returns the box's text.
   std::string Answer(const char* caption, int button) {
     HWND box = nullptr;
-    const auto findBox = [](HWND window, LPARAM found) -> BOOL {
-      char className[16] = {};
-      GetClassNameA(window, className, sizeof className);
-      if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-      *reinterpret_cast<HWND*>(found) = window;
-      return FALSE;
-    };
     if (!WaitFor([&] {
-          EnumThreadWindows(process_.dwThreadId, findBox, reinterpret_cast<LPARAM>(&box));
+          EnumThreadWindows(process_.dwThreadId, FindMessageBox, reinterpret_cast<LPARAM>(&box));
           return box != nullptr;
         })) {
       return "no message box";
