@@ -81,8 +81,10 @@ double ParseDecimal(std::string_view s) {
     ++pos;
     while (pos < s.size() && IsDigit(s[pos])) {
       if (!seenNonZero) {
-        if (s[pos] != '0') seenNonZero = true;
-        else ++zerosAfterPoint;
+        if (s[pos] != '0')
+          seenNonZero = true;
+        else
+          ++zerosAfterPoint;
       }
       ++digits;
       ++pos;

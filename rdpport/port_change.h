@@ -16,7 +16,7 @@ namespace velquor {
 enum class DialogResult : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3, Ignore = 4, Yes = 5, No = 6 };
 
 // Message box styles the procedures use (the Windows MB_ values).
-inline constexpr int kStyleError = 16;        // MB_ICONHAND with the OK button
+inline constexpr int kStyleError = 16;          // MB_ICONHAND with the OK button
 inline constexpr int kStyleYesNoQuestion = 36;  // MB_YESNO | MB_ICONQUESTION
 
 struct PortServices {

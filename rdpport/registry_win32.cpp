@@ -39,8 +39,8 @@ std::int32_t ReadRegistryNumber(int root, std::string_view path, std::int32_t fa
       type == REG_DWORD) {
     DWORD number = 0;
     size = sizeof number;
-    if (RegQueryValueExA(key, parts.valueName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&number),
-                         &size) == ERROR_SUCCESS) {
+    if (RegQueryValueExA(key, parts.valueName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size) ==
+        ERROR_SUCCESS) {
       result = static_cast<std::int32_t>(number);
     }
   }

@@ -119,8 +119,7 @@ Text ReleaseName(const VersionFacts& facts, std::string_view provisional) {
 
 Text VersionText(std::uint32_t major, std::uint32_t minor) {
   char buffer[32];
-  const int length =
-      std::snprintf(buffer, sizeof buffer, "%d.%02d", static_cast<int>(major), static_cast<int>(minor));
+  const int length = std::snprintf(buffer, sizeof buffer, "%d.%02d", static_cast<int>(major), static_cast<int>(minor));
   return Text(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
@@ -140,7 +139,8 @@ VersionMembers VersionMembersFrom(const std::optional<OsVersionAnswer>& answer,
   if (facts->servicePack != 0) {
     char buffer[32];
     const int length = std::snprintf(buffer, sizeof buffer, "Service Pack %d", static_cast<int>(facts->servicePack));
-    members.servicePack = FitToCapacity(std::string_view(buffer, static_cast<std::size_t>(length)), kServicePackCapacity);
+    members.servicePack =
+        FitToCapacity(std::string_view(buffer, static_cast<std::size_t>(length)), kServicePackCapacity);
   }
   return members;
 }

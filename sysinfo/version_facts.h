@@ -17,7 +17,7 @@ struct OsVersionAnswer {
   std::uint32_t minor = 0;
   std::uint32_t build = 0;  // dwBuildNumber as Windows gave it, all 32 bits
   std::uint32_t platformId = 0;
-  Text csdVersion;              // szCSDVersion
+  Text csdVersion;               // szCSDVersion
   std::uint8_t productType = 0;  // wProductType (extended answer only)
 };
 

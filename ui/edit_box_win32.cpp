@@ -70,9 +70,7 @@ LRESULT CALLBACK SingleLineBoxProc(HWND edit, UINT message, WPARAM wParam, LPARA
       CentreClientRect(edit, rect);
       return result;
     }
-    case WM_NCPAINT:
-      PaintFrame(edit);
-      return 0;
+    case WM_NCPAINT: PaintFrame(edit); return 0;
     case WM_SETFONT: {
       const LRESULT result = CallWindowProcA(original, edit, message, wParam, lParam);
       // The editing area's height follows the font: recompute the frame.
@@ -85,8 +83,7 @@ LRESULT CALLBACK SingleLineBoxProc(HWND edit, UINT message, WPARAM wParam, LPARA
       SetWindowLongPtrA(edit, GWLP_USERDATA, 0);
       delete box;
       return CallWindowProcA(original, edit, message, wParam, lParam);
-    default:
-      break;
+    default: break;
   }
   return CallWindowProcA(original, edit, message, wParam, lParam);
 }

@@ -13,10 +13,8 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
       SetWindowLongPtrA(label, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
       if (LOWORD(lParam)) InvalidateRect(label, nullptr, TRUE);
       return 0;
-    case WM_GETFONT:
-      return GetWindowLongPtrA(label, GWLP_USERDATA);
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT fills the whole client area
+    case WM_GETFONT: return GetWindowLongPtrA(label, GWLP_USERDATA);
+    case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole client area
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(label, &paint);
@@ -34,8 +32,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
       EndPaint(label, &paint);
       return 0;
     }
-    default:
-      return DefWindowProcA(label, message, wParam, lParam);
+    default: return DefWindowProcA(label, message, wParam, lParam);
   }
 }
 

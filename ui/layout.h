@@ -35,6 +35,8 @@ inline constexpr const char* kMainWindowCaption = "Velquor";
 
 // In build order. The group boxes' client areas start at their top-left
 // corner, so a child's place in the main window is its parent's plus its own.
+// One row per control, so the table reads as the table it is.
+// clang-format off
 inline constexpr std::array<ControlLayout, kControlCount> MainWindowLayout = {{
     {.id = Control::分组框1, .kind = ControlKind::GroupBox, .parent = std::nullopt,
      .x = 8, .y = 8, .width = 296, .height = 160, .text = "系统信息", .tabStop = false},
@@ -53,6 +55,7 @@ inline constexpr std::array<ControlLayout, kControlCount> MainWindowLayout = {{
     {.id = Control::按钮_修改, .kind = ControlKind::PushButton, .parent = Control::分组框2,
      .x = 152, .y = 19, .width = 96, .height = 56, .text = "修  改", .tabStop = true},
 }};
+// clang-format on
 
 constexpr const ControlLayout& LayoutOf(Control id) { return MainWindowLayout[static_cast<int>(id)]; }
 

@@ -138,8 +138,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       }
       break;
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-      return ColourRequest(*state, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORSTATIC: return ColourRequest(*state, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -150,15 +149,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetFocus(target);
       }
       return 0;  // DefWindowProc would give the focus to the window itself
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       delete state;
       return DefWindowProcA(window, message, wParam, lParam);
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -185,9 +181,9 @@ bool CreateControls(HINSTANCE instance, HWND window, MainWindowState& state) {
     const Point at = PositionInWindow(layout);
     const WindowClassAndStyle cs = ClassAndStyleOf(layout);
     const int index = static_cast<int>(layout.id);
-    HWND control = CreateWindowExA(0, cs.className, layout.text, cs.style, at.x, at.y, layout.width, layout.height,
-                                   window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
-                                   instance, nullptr);
+    HWND control =
+        CreateWindowExA(0, cs.className, layout.text, cs.style, at.x, at.y, layout.width, layout.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance, nullptr);
     if (control == nullptr) return false;
     state.controls[static_cast<std::size_t>(index)] = control;
     SendMessageA(control, WM_SETFONT, font, FALSE);

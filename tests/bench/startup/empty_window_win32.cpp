@@ -26,8 +26,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!RegisterClassExA(&wc)) return -1;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - 319) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - 289) / 2;
-  HWND window = CreateWindowExA(0, wc.lpszClassName, "VelquorStartupBaseline", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                left, top, 319, 289, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExA(0, wc.lpszClassName, "VelquorStartupBaseline",
+                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top, 319, 289,
+                                nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return -1;
   ShowWindow(window, SW_SHOW);
   MSG msg;
