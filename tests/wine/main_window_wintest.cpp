@@ -255,6 +255,13 @@ TEST_F(MainWindowTest, SingleLineBoxesCentreOneTextLineInsideTheirBorder) {
     const int innerHeight = (window.bottom - window.top) - 2;
     EXPECT_EQ(client.bottom - client.top, line);
     EXPECT_EQ(client.top - innerTop, (innerHeight - line) / 2);
+    // The strips above and below are not client area: a click there places no caret.
+    const int x = (window.left + window.right) / 2;
+    for (int y : {window.top + 2, window.bottom - 3}) {
+      ASSERT_TRUE(y < client.top || y >= client.bottom);
+      EXPECT_NE(SendMessageA(edit, WM_NCHITTEST, 0, MAKELPARAM(x, y)), HTCLIENT) << y;
+    }
+    EXPECT_EQ(SendMessageA(edit, WM_NCHITTEST, 0, MAKELPARAM(x, (client.top + client.bottom) / 2)), HTCLIENT);
   }
   // The multi-line box keeps its whole area.
   RECT client = {};
