@@ -21,39 +21,47 @@ bool IsBlankAt(std::string_view t, std::size_t pos, std::size_t len) {
   return ByteAt(t, pos) == kIdeographicSpaceLead && ByteAt(t, pos + 1) == kIdeographicSpaceTrail;
 }
 
-// Full-width ASCII forms and a few punctuation marks become their ASCII
-// counterparts, so that pasted "８０" reads as 80. A lone lead byte at the end
-// is dropped.
-std::string NormaliseForNumber(std::string_view t) {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Whether a character can stand in the decimal form that atof reads.
+bool CanBePartOfNumber(char c) { return IsDigit(c) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'; }
+
+// The text after the folding that atof is given: full-width ASCII forms and a
+// few punctuation marks become their ASCII counterparts (so that pasted "８０"
+// reads as 80), other two-byte characters stay as they are, and a lone lead
+// byte at the end is dropped. Only the part atof can read is produced: the
+// leading white space, which atof skips, is left out, and the result stops at
+// the first character that cannot belong to a number, where atof stops too.
+// So a long pasted text costs one scan and no copy of its own size.
+std::string NumberPartAfterFolding(std::string_view t) {
   std::string out;
-  out.reserve(t.size());
   for (std::size_t pos = 0; pos < t.size();) {
     if (cp936::IsLoneLeadByte(t, pos)) break;
     const std::size_t len = cp936::CharLength(t, pos);
+    char folded = 0;  // stays 0 for a two-byte character that is kept as it is
     if (len == 1) {
-      out.push_back(t[pos]);
+      folded = t[pos];
     } else {
       const unsigned char lead = ByteAt(t, pos);
       const unsigned char trail = ByteAt(t, pos + 1);
-      if (lead == kFullWidthAsciiLead && trail >= 0xA1) {
-        out.push_back(static_cast<char>(trail & 0x7F));
+      if (lead == kFullWidthAsciiLead && trail >= 0xA1 && trail <= 0xFE) {
+        folded = static_cast<char>(trail & 0x7F);
       } else if (lead == 0xA1 && trail == 0xA1) {
-        out.push_back(' ');
+        folded = ' ';
       } else if (lead == 0xA1 && trail == 0xAB) {
-        out.push_back('~');
+        folded = '~';
       } else if (lead == 0xA1 && (trail == 0xEE || trail == 0xEF)) {
-        out.push_back('*');
-      } else {
-        out.append(t.substr(pos, 2));
+        folded = '*';
       }
     }
     pos += len;
+    if (out.empty() && IsCSpace(folded)) continue;
+    if (!CanBePartOfNumber(folded)) break;
+    out.push_back(folded);
   }
   return out;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Parses the C locale's decimal floating form that atof accepts, without the
 // hexadecimal, "inf" and "nan" forms: [ws][sign]digits[.digits][e[sign]digits].
@@ -158,7 +166,7 @@ Text TrimBothEnds(std::string_view t) {
   return Text(t.substr(start, end - start));
 }
 
-double TextToReal(std::string_view t) { return ParseDecimal(NormaliseForNumber(t)); }
+double TextToReal(std::string_view t) { return ParseDecimal(NumberPartAfterFolding(t)); }
 
 std::int32_t RealToInteger(double r) {
   constexpr double kTwoPow63 = 9223372036854775808.0;

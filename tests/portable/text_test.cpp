@@ -98,6 +98,11 @@ TEST(TextToReal, ReadsWhatAtofReadsAfterFoldingFullWidthForms) {
       {"4294967295", 4294967295.0},
       {"1e-400", 0.0},              // underflow
       {"0.0000000000000000000001e22", 1.0},
+      {"\xA1\xA1 \t\xA1\xA1" "12 3", 12.0},                 // blanks of both kinds, then a blank ends it
+      {"\xA3\xB1\xA3\xB2\xA1\xA1\xA3\xB3", 12.0},           // full-width 1 2, ideographic space, 3
+      {"\xA3\xB1\xA3\xC5\xA3\xB2", 100.0},                 // full-width 1 E 2
+      {"\xD6\xD0" "12", 0.0},                               // a two-byte character before the digits
+      {"\xA1\xAB" "5", 0.0},                                // folds to "~", not a number
   };
   for (const Case& c : cases) EXPECT_EQ(TextToReal(c.in), c.out) << "input: " << c.in;
 
