@@ -27,40 +27,54 @@ bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // Whether a character can stand in the decimal form that atof reads.
 bool CanBePartOfNumber(char c) { return IsDigit(c) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'; }
 
-// The text after the folding that atof is given: full-width ASCII forms and a
-// few punctuation marks become their ASCII counterparts (so that pasted "８０"
-// reads as 80), other two-byte characters stay as they are, and a lone lead
-// byte at the end is dropped. Only the part atof can read is produced: the
-// leading white space, which atof skips, is left out, and the result stops at
-// the first character that cannot belong to a number, where atof stops too.
-// So a long pasted text costs one scan and no copy of its own size.
-std::string NumberPartAfterFolding(std::string_view t) {
-  std::string out;
+// The folded form of the character at `pos` (of `len` bytes): full-width
+// ASCII forms and a few punctuation marks become their ASCII counterparts (so
+// that pasted "８０" reads as 80); 0 for a two-byte character that stays as it
+// is, which can never be part of a number.
+char FoldedCharacter(std::string_view t, std::size_t pos, std::size_t len) {
+  if (len == 1) return t[pos];
+  const unsigned char lead = ByteAt(t, pos);
+  const unsigned char trail = ByteAt(t, pos + 1);
+  if (lead == kFullWidthAsciiLead && trail >= 0xA1 && trail <= 0xFE) return static_cast<char>(trail & 0x7F);
+  if (lead == 0xA1 && trail == 0xA1) return ' ';
+  if (lead == 0xA1 && trail == 0xAB) return '~';
+  if (lead == 0xA1 && (trail == 0xEE || trail == 0xEF)) return '*';
+  return 0;
+}
+
+// The part of the folded text that atof can read: the leading white space,
+// which atof skips, is left out, and the part stops at the first character
+// that cannot belong to a number (or at a lone lead byte at the end), where
+// atof stops too. A view into `t` when that part is plain ASCII, else into
+// `folded`; so a long pasted text costs one scan and no copy of its size.
+std::string_view NumberPartAfterFolding(std::string_view t, std::string& folded) {
+  std::size_t start = t.size();
+  std::size_t end = t.size();
+  bool plain = true;
   for (std::size_t pos = 0; pos < t.size();) {
-    if (cp936::IsLoneLeadByte(t, pos)) break;
+    if (cp936::IsLoneLeadByte(t, pos)) {
+      end = pos;
+      break;
+    }
     const std::size_t len = cp936::CharLength(t, pos);
-    char folded = 0;  // stays 0 for a two-byte character that is kept as it is
-    if (len == 1) {
-      folded = t[pos];
-    } else {
-      const unsigned char lead = ByteAt(t, pos);
-      const unsigned char trail = ByteAt(t, pos + 1);
-      if (lead == kFullWidthAsciiLead && trail >= 0xA1 && trail <= 0xFE) {
-        folded = static_cast<char>(trail & 0x7F);
-      } else if (lead == 0xA1 && trail == 0xA1) {
-        folded = ' ';
-      } else if (lead == 0xA1 && trail == 0xAB) {
-        folded = '~';
-      } else if (lead == 0xA1 && (trail == 0xEE || trail == 0xEF)) {
-        folded = '*';
-      }
+    const char c = FoldedCharacter(t, pos, len);
+    const bool leading = start == t.size();
+    if (!(leading && IsCSpace(c)) && !CanBePartOfNumber(c)) {
+      end = pos;
+      break;
+    }
+    if (!leading || !IsCSpace(c)) {
+      if (leading) start = pos;
+      plain = plain && len == 1;
     }
     pos += len;
-    if (out.empty() && IsCSpace(folded)) continue;
-    if (!CanBePartOfNumber(folded)) break;
-    out.push_back(folded);
   }
-  return out;
+  if (start >= end) return std::string_view();
+  if (plain) return t.substr(start, end - start);
+  for (std::size_t pos = start; pos < end; pos += cp936::CharLength(t, pos)) {
+    folded.push_back(FoldedCharacter(t, pos, cp936::CharLength(t, pos)));
+  }
+  return folded;
 }
 
 // Parses the C locale's decimal floating form that atof accepts, without the
@@ -166,7 +180,10 @@ Text TrimBothEnds(std::string_view t) {
   return Text(t.substr(start, end - start));
 }
 
-double TextToReal(std::string_view t) { return ParseDecimal(NumberPartAfterFolding(t)); }
+double TextToReal(std::string_view t) {
+  std::string folded;
+  return ParseDecimal(NumberPartAfterFolding(t, folded));
+}
 
 std::int32_t RealToInteger(double r) {
   constexpr double kTwoPow63 = 9223372036854775808.0;
