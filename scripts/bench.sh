@@ -30,6 +30,6 @@ awk '
 
 echo "== start-up under Wine"
 source scripts/with-display.sh
-trap 'WINEPREFIX="$PWD/build/win64/wineprefix" wineserver -k 2>/dev/null; velquor_stop_display' EXIT
+trap 'WINEPREFIX="$PWD/build/win64/wineprefix" wineserver -k 2>/dev/null || true; velquor_stop_display' EXIT
 VELQUOR_WINEPREFIX="$PWD/build/win64/wineprefix" cmake/wine-run.sh build/win64/tests/bench/startup/startup_bench.exe \
   "$PWD/build/win64/ui/velquor.exe" "$PWD/build/win64/tests/bench/startup/empty_window.exe" 15

@@ -21,8 +21,9 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 source scripts/with-display.sh
-trap 'WINEPREFIX="$VELQUOR_WINEPREFIX" wineserver -k 2>/dev/null; velquor_stop_display' EXIT
+trap 'WINEPREFIX="$VELQUOR_WINEPREFIX" wineserver -k 2>/dev/null || true; velquor_stop_display' EXIT
 cmake/wine-run.sh "$exe" &
+velquor_pid=$!
 for _ in $(seq 1 120); do
   xdotool search --name '^Velquor$' >/dev/null 2>&1 && break
   sleep 0.5
@@ -32,4 +33,4 @@ mkdir -p build/screenshots
 import -window root build/screenshots/velquor.png
 echo "screenshot: build/screenshots/velquor.png"
 WINEPREFIX="$VELQUOR_WINEPREFIX" wineserver -k 2>/dev/null || true
-wait || true
+wait "$velquor_pid" || true  # not a bare wait: the Xvfb of this run is a child too
