@@ -44,35 +44,28 @@ char FoldedCharacter(std::string_view t, std::size_t pos, std::size_t len) {
 
 // The part of the folded text that atof can read: the leading white space,
 // which atof skips, is left out, and the part stops at the first character
-// that cannot belong to a number (or at a lone lead byte at the end), where
-// atof stops too. A view into `t` when that part is plain ASCII, else into
-// `folded`; so a long pasted text costs one scan and no copy of its size.
+// that cannot belong to a number, where atof stops too (a lone lead byte at
+// the end is such a character). A view into `t` when that part is plain
+// ASCII, else into `folded`; so a long pasted text costs one scan and no copy
+// of its size.
 std::string_view NumberPartAfterFolding(std::string_view t, std::string& folded) {
-  std::size_t start = t.size();
-  std::size_t end = t.size();
-  bool plain = true;
-  for (std::size_t pos = 0; pos < t.size();) {
-    if (cp936::IsLoneLeadByte(t, pos)) {
-      end = pos;
-      break;
-    }
+  std::size_t pos = 0;
+  while (pos < t.size()) {
     const std::size_t len = cp936::CharLength(t, pos);
-    const char c = FoldedCharacter(t, pos, len);
-    const bool leading = start == t.size();
-    if (!(leading && IsCSpace(c)) && !CanBePartOfNumber(c)) {
-      end = pos;
-      break;
-    }
-    if (!leading || !IsCSpace(c)) {
-      if (leading) start = pos;
-      plain = plain && len == 1;
-    }
+    if (!IsCSpace(FoldedCharacter(t, pos, len))) break;
     pos += len;
   }
-  if (start >= end) return std::string_view();
-  if (plain) return t.substr(start, end - start);
-  for (std::size_t pos = start; pos < end; pos += cp936::CharLength(t, pos)) {
-    folded.push_back(FoldedCharacter(t, pos, cp936::CharLength(t, pos)));
+  const std::size_t start = pos;
+  bool plain = true;
+  while (pos < t.size()) {
+    const std::size_t len = cp936::CharLength(t, pos);
+    if (!CanBePartOfNumber(FoldedCharacter(t, pos, len))) break;
+    plain = plain && len == 1;
+    pos += len;
+  }
+  if (plain) return t.substr(start, pos - start);
+  for (std::size_t at = start; at < pos; at += cp936::CharLength(t, at)) {
+    folded.push_back(FoldedCharacter(t, at, cp936::CharLength(t, at)));
   }
   return folded;
 }

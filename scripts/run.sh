@@ -7,12 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-# The shipped program is the 32-bit build; the 64-bit build of the same sources
-# is the one this machine's Wine can run.
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --target velquor
-done
+# The shipped program is the 32-bit build (the win32 preset); the 64-bit build
+# of the same sources is the one this machine's Wine can run.
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target velquor
 exe=build/win64/ui/velquor.exe
 export VELQUOR_WINEPREFIX="$PWD/build/run-prefix"
 

@@ -99,15 +99,13 @@ void QueryLocaleFacts(SystemInfo& info) {
 }
 
 // A directory query's answer, or empty when it failed or would not fit.
-Text DirectoryText(UINT (*query)(LPSTR, UINT)) {
+template <typename Query>
+Text DirectoryText(Query query) {
   char buffer[kDirectoryCapacity] = {};
   const UINT length = query(buffer, sizeof buffer);
   if (length == 0 || length >= sizeof buffer) return Text();
   return TextOf(buffer);
 }
-
-UINT AskWindowsDirectory(LPSTR buffer, UINT size) { return GetWindowsDirectoryA(buffer, size); }
-UINT AskSystemDirectory(LPSTR buffer, UINT size) { return GetSystemDirectoryA(buffer, size); }
 
 using MemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
 
@@ -140,8 +138,8 @@ void QuerySystemInfo(SystemInfo& info) {
   char user[kUserNameCapacity] = {};
   DWORD userSize = sizeof user;
   if (GetUserNameA(user, &userSize)) info.userName = TextOf(user);
-  info.windowsDirectory = DirectoryText(AskWindowsDirectory);
-  info.systemDirectory = DirectoryText(AskSystemDirectory);
+  info.windowsDirectory = DirectoryText([](LPSTR buffer, UINT size) { return GetWindowsDirectoryA(buffer, size); });
+  info.systemDirectory = DirectoryText([](LPSTR buffer, UINT size) { return GetSystemDirectoryA(buffer, size); });
 }
 
 std::int32_t QueryMemoryTotal() {

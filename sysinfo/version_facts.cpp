@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "core/cp936.h"
 #include "sysinfo/system_info.h"
 
 namespace velquor {
@@ -26,11 +25,6 @@ bool IsWindows98Sp1(std::uint32_t major, std::uint32_t minor, std::uint16_t buil
 }
 
 }  // namespace
-
-Text FitToCapacity(std::string_view value, std::size_t capacity) {
-  if (capacity == 0) return Text();
-  return Text(cp936::CutAtCharBoundary(value, capacity - 1));
-}
 
 std::uint16_t ServicePackNumber(std::string_view csdVersion) {
   std::size_t pos = 0;

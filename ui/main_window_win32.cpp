@@ -104,14 +104,6 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
     return 1;
   }
-  if (message == WM_PAINT && wParam == 0) {
-    // Some button implementations paint without asking for the background.
-    HDC dc = GetDC(box);
-    RECT client = {};
-    GetClientRect(box, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    ReleaseDC(box, dc);
-  }
   if (message == WM_NCDESTROY) SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
   return CallWindowProcA(original, box, message, wParam, lParam);
 }
@@ -278,10 +270,9 @@ HWND CreateMainWindow(HINSTANCE instance, MainWindowHooks hooks) {
   for (HWND control : raw->controls) ShowWindow(control, SW_SHOWNA);
 
   FillMainWindow(window);
+  // Showing the window activates it, and activation (WM_ACTIVATE) gives the
+  // focus back to the box FillMainWindow chose.
   ShowWindow(window, SW_SHOW);
-  // Showing the window activates it; should that have put the focus on the
-  // window itself, give it back to the box FillMainWindow chose.
-  if (GetFocus() != raw->lastFocus && raw->lastFocus != nullptr) SetFocus(raw->lastFocus);
   return window;
 }
 
